@@ -1,0 +1,131 @@
+# Runs one command and checks everything it did, byte for byte:
+#
+#   cmake -DCOMMAND=<cmd;args> -DOUT=<file prefix> [-DEXPECT=<golden files>]
+#         [-DSTATUS=<n>] [-DSTDERR=<lines>] [-DSTDOUT=<path>] [-DNEWLINE=LF|CRLF]
+#         [-DREQUIRE=<path>] [-DSKIP=<reason>] [-DTIMEOUT=<s>] -P run.cmake
+#
+# EXPECT    golden files whose concatenation is the whole expected stdout
+#           (none: stdout must be empty)
+# STATUS    expected exit status, 0 by default
+# STDERR    expected lines on stderr, each ended by a line feed (none: empty)
+# STDOUT    send stdout to this path instead of capturing it (/dev/full)
+# NEWLINE   CRLF where the program's text streams end lines with CR LF; the
+#           goldens stay LF and the CRs are put in here, so a stray CR fails
+# REQUIRE   a path that must exist, else the test is skipped
+# SKIP      a reason to skip the test
+#
+# A skipped test prints "SKIP: <reason>", which CTest reports as skipped.
+
+cmake_minimum_required(VERSION 3.25)
+
+if(DEFINED SKIP AND NOT SKIP STREQUAL "")
+  message("SKIP: ${SKIP}")
+  return()
+endif()
+if(DEFINED REQUIRE AND NOT REQUIRE STREQUAL "" AND NOT EXISTS "${REQUIRE}")
+  message("SKIP: ${REQUIRE} does not exist here")
+  return()
+endif()
+
+foreach(var IN ITEMS COMMAND OUT)
+  if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
+    message(FATAL_ERROR "run.cmake: ${var} is required")
+  endif()
+endforeach()
+if(NOT DEFINED STATUS)
+  set(STATUS 0)
+endif()
+if(NOT DEFINED TIMEOUT)
+  set(TIMEOUT 60)
+endif()
+
+set(stdout_file "${OUT}.stdout")
+set(stderr_file "${OUT}.stderr")
+if(DEFINED STDOUT AND NOT STDOUT STREQUAL "")
+  set(stdout_file "${STDOUT}")
+endif()
+get_filename_component(out_dir "${OUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${out_dir}")
+file(REMOVE "${OUT}.stdout" "${stderr_file}")
+
+execute_process(
+  COMMAND ${COMMAND}
+  OUTPUT_FILE "${stdout_file}"
+  ERROR_FILE "${stderr_file}"
+  RESULT_VARIABLE status
+  TIMEOUT ${TIMEOUT})
+
+# The expected bytes, and what the program wrote, both as hex so that the
+# comparison is exact whatever the bytes are.
+function(expected_hex text out)
+  if(NEWLINE STREQUAL "CRLF")
+    string(REPLACE "\n" "\r\n" text "${text}")
+  endif()
+  string(HEX "${text}" hex)
+  set(${out} "${hex}" PARENT_SCOPE)
+endfunction()
+
+# Shows bytes so that a difference can be seen: one line of output to a
+# line, with LF, CR, the backslash and anything outside printable ASCII
+# spelled out.
+function(show hex out)
+  string(LENGTH "${hex}" length)
+  set(text "")
+  set(i 0)
+  while(i LESS length)
+    string(SUBSTRING "${hex}" ${i} 2 byte)
+    if(byte STREQUAL "0a")
+      string(APPEND text "\\n\n    ")
+    elseif(byte STREQUAL "0d")
+      string(APPEND text "\\r")
+    elseif(byte MATCHES "^[2-7][0-9a-f]$" AND NOT byte MATCHES "^(5c|7f)$")
+      math(EXPR code "0x${byte}")
+      string(ASCII ${code} char)
+      string(APPEND text "${char}")
+    else()
+      string(APPEND text "\\x${byte}")
+    endif()
+    math(EXPR i "${i} + 2")
+  endwhile()
+  string(REGEX REPLACE "\n    $" "" text "${text}")
+  math(EXPR bytes "${length} / 2")
+  set(${out} "(${bytes} bytes)\n    ${text}" PARENT_SCOPE)
+endfunction()
+
+set(failures "")
+
+if(NOT status STREQUAL STATUS)
+  string(APPEND failures "exit status: expected ${STATUS}, got ${status}\n")
+endif()
+
+if(NOT DEFINED STDOUT OR STDOUT STREQUAL "")
+  set(text "")
+  foreach(golden IN LISTS EXPECT)
+    file(READ "${golden}" content)
+    string(APPEND text "${content}")
+  endforeach()
+  expected_hex("${text}" want)
+  file(READ "${stdout_file}" got HEX)
+  if(NOT got STREQUAL want)
+    show("${want}" want_text)
+    show("${got}" got_text)
+    string(APPEND failures "stdout: expected ${want_text}\n  got ${got_text}\n")
+  endif()
+endif()
+
+set(text "")
+foreach(line IN LISTS STDERR)
+  string(APPEND text "${line}\n")
+endforeach()
+expected_hex("${text}" want)
+file(READ "${stderr_file}" got HEX)
+if(NOT got STREQUAL want)
+  show("${want}" want_text)
+  show("${got}" got_text)
+  string(APPEND failures "stderr: expected ${want_text}\n  got ${got_text}\n")
+endif()
+
+if(NOT failures STREQUAL "")
+  list(JOIN COMMAND " " shown)
+  message(FATAL_ERROR "${shown}\n${failures}")
+endif()
