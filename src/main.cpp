@@ -24,19 +24,18 @@ namespace {
 // line, so a full disk or a closed standard output would otherwise pass
 // for success.  The stream's error indicator is sticky and the flush pushes
 // out whatever is still buffered, so a single look after the last line
-// covers the whole block.  It also means the block normally leaves in one
-// write, which keeps concurrent runs appending to one file from
-// interleaving.
+// covers the whole block.  Where stdout is fully buffered, as glibc's is
+// for a file or a pipe, the block also leaves in that one write, so runs
+// appending to the same file never interleave.
 int finish()
 {
-    errno = 0;
-    bool const flushed = std::fflush(stdout) == 0;
-    if (flushed && std::ferror(stdout) == 0) {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
         return EXIT_SUCCESS;
     }
-    // When the flush itself went through, the failure was in an earlier
-    // write whose errno is long gone: say only that writing failed.
-    int const reason = flushed ? 0 : errno;
+    // errno holds the reason the failing write gave: the flush's own, or,
+    // where the C library writes each printf through at once and the
+    // flush finds nothing left to do, the reason of an earlier write.
+    int const reason = errno;
     if (reason != 0) {
         std::fprintf(stderr, "bitwise: write error: %s\n", std::strerror(reason));
     } else {
