@@ -7,6 +7,8 @@
 #                                        byte and never reaches end of file
 #   posix.sh closed-stdout  COMMAND...   stdout closed
 #   posix.sh odd-args       COMMAND...   awkward arguments appended
+#   posix.sh appenders N    COMMAND...   N runs at once, all appending to one
+#                                        file, which is then printed
 set -u
 
 mode=$1
@@ -30,6 +32,25 @@ closed-stdout)
 odd-args)
     exec "$@" '' ' ' 'two words' --help -h -- - '*' "$(printf 'tab\there')" \
         "$(printf 'line\nfeed')" "$(printf '\377\376 not UTF-8')" '%d %s %n'
+    ;;
+appenders)
+    count=$1
+    shift
+    out=$(mktemp "${TMPDIR:-/tmp}/bitwise-append.XXXXXX") || exit 125
+    pids=
+    i=0
+    while [ "$i" -lt "$count" ]; do
+        "$@" >>"$out" &
+        pids="$pids $!"
+        i=$((i + 1))
+    done
+    status=0
+    for pid in $pids; do
+        wait "$pid" || status=$?
+    done
+    cat "$out"
+    rm -f "$out"
+    exit "$status"
     ;;
 *)
     echo "posix.sh: unknown mode '$mode'" >&2
