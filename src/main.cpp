@@ -3,7 +3,7 @@
 // main applies AND, OR, XOR, complement and the two shifts to a pair of
 // fixed operands and prints each result beside the expression that made it.
 // main1 and main2 are two more demonstrations of the same shape; nothing in
-// the program calls them, but they are here for anyone who wants to.
+// the program calls them, and each prints its own block when called.
 //
 // Every value is computed at run time with the very operator its label
 // names, so the output is the machine's answer, not a table typed in.
