@@ -18,12 +18,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # winpthread): link those in, so that the .exe needs only system DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Debian puts Wine's 64-bit loader in Wine's library folder, not on PATH.
+# Wine's 64-bit loader: Debian keeps wine64 in Wine's library folder, off
+# PATH; other systems and newer Wines call it wine and put it on PATH.
 find_program(
-  BITWISE_WINE64
-  NAMES wine64
-  PATHS /usr/lib/wine /usr/lib64/wine /usr/libexec/wine
+  BITWISE_WINE
+  NAMES wine64 wine
+  PATHS /usr/lib/wine /usr/lib64/wine /usr/libexec/wine /opt/wine-stable/bin
   NO_CMAKE_FIND_ROOT_PATH)
-if(BITWISE_WINE64)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${BITWISE_WINE64})
+if(NOT BITWISE_WINE)
+  message(FATAL_ERROR "Wine was not found: install wine64 (Debian) or wine to run the tests")
 endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${BITWISE_WINE})
