@@ -13,3 +13,7 @@ endforeach()
 # A zip stores local times: pin the zone, so that a release made anywhere
 # has the same bytes.
 set(ENV{TZ} UTC0)
+
+if(CPACK_GENERATOR STREQUAL "DEB")
+  list(APPEND CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb-modes.cmake)
+endif()
