@@ -5,8 +5,12 @@
 // main1 and main2 are two more demonstrations of the same shape; nothing in
 // the program calls them, and each prints its own block when called.
 //
-// Every value is computed at run time with the very operator its label
-// names, so the output is the machine's answer, not a table typed in.
+// Each value is written in the source as the very operator its label names,
+// applied to the operands; no answer is typed in.  Every operand is known
+// before the program runs, so the compiler may work the values out by the
+// language's rules and print constants: an optimised build does so in all
+// three routines, and even an unoptimised one in main, whose operands are
+// const.
 
 #include <cerrno>
 #include <climits>
@@ -20,13 +24,14 @@ static_assert(sizeof(int) * CHAR_BIT == 32, "int must be a 32-bit integer");
 
 namespace {
 
-// Even exiting has subtleties: printf's results are not checked line by
-// line, so a full disk or a closed standard output would otherwise pass
-// for success.  The stream's error indicator is sticky and the flush pushes
-// out whatever is still buffered, so a single look after the last line
-// covers the whole block.  Where stdout is fully buffered, as glibc's is
-// for a file or a pipe, the block also leaves in that one write, so runs
-// appending to the same file never interleave.
+// printf's results are not checked line by line, so a failed write (a full
+// disk, a closed standard output) would otherwise end the run with status
+// 0, as if all had been said.  Once a write to a stream fails, its error
+// indicator stays set, and the flush sends out whatever is still buffered:
+// one look after the last line covers every line before it.  Where stdout
+// is fully buffered, as glibc's is for a file or a pipe, the block also
+// leaves in that one write, so runs appending to the same file never
+// interleave.
 int finish()
 {
     if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
@@ -53,9 +58,10 @@ int main2(int argc, char* argv[]);
 
 // The operator demonstration.  a is unsigned, so every operation it takes
 // part in is done on unsigned 32-bit values: ~a is the bit pattern
-// FFFFFFAF and a >> 2 shifts zeros in from the left.  Each result is then
-// handed to %d as the int with the same 32 bits, which is how ~a comes out
-// as -81 (a conversion C++20 defines as two's complement).
+// FFFFFFAF and a >> 2 shifts zeros in from the left.  %d wants an int, so
+// each result is converted with static_cast<int>, which C++20 defines as
+// the value congruent modulo 2^32 (the int with the same 32 bits): that is
+// how ~a comes out as -81.
 int main(int /*argc*/, char* /*argv*/[])
 {
     std::uint32_t const a = 0x50; // 80: 0101 0000
