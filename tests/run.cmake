@@ -56,12 +56,16 @@ execute_process(
   TIMEOUT ${TIMEOUT})
 
 # The expected bytes, and what the program wrote, both as hex so that the
-# comparison is exact whatever the bytes are.
-function(expected_hex text out)
+# comparison is exact whatever the bytes are.  The golden files are read as
+# bytes too: a text-mode read would drop a CR before a LF, and a stray CR in
+# a golden file must fail.  Where the streams end lines with CR LF, each LF
+# of the expected bytes becomes CR LF here.
+function(to_crlf hex out)
   if(NEWLINE STREQUAL "CRLF")
-    string(REPLACE "\n" "\r\n" text "${text}")
+    string(REGEX REPLACE "(..)" "\\1;" bytes "${hex}")
+    list(TRANSFORM bytes REPLACE "^0a$" "0d0a")
+    list(JOIN bytes "" hex)
   endif()
-  string(HEX "${text}" hex)
   set(${out} "${hex}" PARENT_SCOPE)
 endfunction()
 
@@ -137,12 +141,16 @@ if(NOT status STREQUAL STATUS)
 endif()
 
 if(NOT DEFINED STDOUT OR STDOUT STREQUAL "")
-  set(text "")
+  # A golden file may be named hundreds of times: read each one once.
+  set(want "")
   foreach(golden IN LISTS EXPECT)
-    file(READ "${golden}" content)
-    string(APPEND text "${content}")
+    string(MD5 key "${golden}")
+    if(NOT DEFINED golden_${key})
+      file(READ "${golden}" hex HEX)
+      to_crlf("${hex}" golden_${key})
+    endif()
+    string(APPEND want "${golden_${key}}")
   endforeach()
-  expected_hex("${text}" want)
   file(READ "${stdout_file}" got HEX)
   compare(stdout "${want}" "${got}")
 endif()
@@ -151,7 +159,8 @@ set(text "")
 foreach(line IN LISTS STDERR)
   string(APPEND text "${line}\n")
 endforeach()
-expected_hex("${text}" want)
+string(HEX "${text}" hex)
+to_crlf("${hex}" want)
 file(READ "${stderr_file}" got HEX)
 compare(stderr "${want}" "${got}")
 
