@@ -78,6 +78,11 @@ foreach(kind IN LISTS KINDS)
     endif()
   endforeach()
 
+  # MSVC's toolchain has no objdump (and keeps its symbols apart anyway).
+  if(NOT OBJDUMP)
+    message("${kind}: no objdump here, so whether the program is stripped goes unchecked")
+    continue()
+  endif()
   file(GLOB program "${root}/${prefix}bin/bitwise*")
   execute_process(COMMAND "${OBJDUMP}" -t "${program}" OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
   # GNU objdump says "no symbols" under the heading, LLVM's says nothing.
