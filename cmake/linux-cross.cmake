@@ -5,7 +5,7 @@
 #   -DBITWISE_TARGET=<triple>   the GNU triple, e.g. arm-linux-gnueabihf
 #   -DBITWISE_QEMU=<program>    its emulator, e.g. qemu-arm
 #
-# On Debian: apt-get install g++-<triple with dashes> qemu-user
+# On Debian: apt-get install g++-<triple> qemu-user
 
 # CMake reads this file again for each check it compiles; pass the choice on.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES BITWISE_TARGET BITWISE_QEMU)
